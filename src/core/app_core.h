@@ -1,0 +1,41 @@
+// The portable part of the one application object: what the engine reads and
+// changes (the event table, the current time, today's count, the clock format,
+// the request flags) and the seam it reaches the world through. The Windows
+// program's application object holds one and adds its window handles and GDI
+// objects.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "core/edition.h"
+#include "core/paths.h"
+#include "core/seam.h"
+#include "events/event_record.h"
+
+namespace zel {
+
+struct AppCore {
+  AppCore(zel::Edition edition, Seam& seam) : Edition(edition), Os(seam) {}
+
+  const zel::Edition Edition;
+  Seam& Os;
+
+  TPaths Paths;
+
+  // Settings the engine reads (mirrors of the settings records' fields).
+  bool TwelveHour = false;
+
+  // Local time, laid out like the first six bytes of an event record.
+  TEventRec CurrentTime{};
+  std::uint8_t LastMinute = 60;  // 60: no scan has run yet
+
+  TWorkRecord Work{};
+  std::int32_t EventsToday = 0;
+  std::string ClockFormat;
+
+  // The event the event dialog edits; Slot is the slot edited, 0 for new.
+  TEventRec EditBuffer{};
+};
+
+}  // namespace zel
