@@ -8,7 +8,7 @@ namespace zel {
 bool ReportFileError(AppCore& app, int code, std::string_view step) {
   if (code == 0) return false;
   const Texts& t = TextsOf(app.Edition);
-  app.Os.MessageBox(app.Os.MainWindow(), t.FileErrorPrefix + std::string(step), t.AppCaption,
+  app.Os.ShowMessage(app.Os.MainWindow(), t.FileErrorPrefix + std::string(step), t.AppCaption,
                     kMbIconError);
   return true;
 }

@@ -10,8 +10,8 @@ namespace zel {
 class PlatformSeam : public Seam {
  public:
   LocalTime Now() override;
-  std::FILE* OpenFile(const std::string& path, const char* mode) override;
-  int ReplaceFile(const std::string& temp, const std::string& target) override;
+  std::FILE* OpenStream(const std::string& path, const char* mode) override;
+  int CommitFile(const std::string& temp, const std::string& target) override;
   int RemoveFile(const std::string& path) override;
   int SetAttributes(const std::string& path, std::uint32_t attributes) override;
   std::int32_t FileStamp(const std::string& path) override;

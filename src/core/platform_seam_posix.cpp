@@ -43,11 +43,11 @@ LocalTime PlatformSeam::Now() {
   return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
 }
 
-std::FILE* PlatformSeam::OpenFile(const std::string& path, const char* mode) {
+std::FILE* PlatformSeam::OpenStream(const std::string& path, const char* mode) {
   return std::fopen(path.c_str(), mode);
 }
 
-int PlatformSeam::ReplaceFile(const std::string& temp, const std::string& target) {
+int PlatformSeam::CommitFile(const std::string& temp, const std::string& target) {
   if (int rc = SyncPath(temp)) return rc;
   if (std::rename(temp.c_str(), target.c_str()) != 0) return errno;
   SyncPath(DirOf(target));  // best effort: the rename itself is already atomic

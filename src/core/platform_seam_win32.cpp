@@ -36,13 +36,13 @@ LocalTime PlatformSeam::Now() {
   return {st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond};
 }
 
-std::FILE* PlatformSeam::OpenFile(const std::string& path, const char* mode) {
+std::FILE* PlatformSeam::OpenStream(const std::string& path, const char* mode) {
   std::wstring wmode;
   for (const char* m = mode; *m; ++m) wmode.push_back(static_cast<wchar_t>(*m));
   return _wfopen(Wide(path).c_str(), wmode.c_str());
 }
 
-int PlatformSeam::ReplaceFile(const std::string& temp, const std::string& target) {
+int PlatformSeam::CommitFile(const std::string& temp, const std::string& target) {
   const std::wstring wtemp = Wide(temp);
   HANDLE h = CreateFileW(wtemp.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                          FILE_ATTRIBUTE_NORMAL, nullptr);

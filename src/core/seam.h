@@ -66,10 +66,10 @@ class Seam {
   // --- operating system ---
   virtual LocalTime Now() = 0;
   // fopen on a UTF-8 path.
-  virtual std::FILE* OpenFile(const std::string& path, const char* mode) = 0;
+  virtual std::FILE* OpenStream(const std::string& path, const char* mode) = 0;
   // Flushes the finished temporary file to disk and puts it in place of
   // target in one step. 0 on success, else a system error code.
-  virtual int ReplaceFile(const std::string& temp, const std::string& target) = 0;
+  virtual int CommitFile(const std::string& temp, const std::string& target) = 0;
   virtual int RemoveFile(const std::string& path) = 0;
   // 0 on success, else the system error code.
   virtual int SetAttributes(const std::string& path, std::uint32_t attributes) = 0;
@@ -85,7 +85,7 @@ class Seam {
 
   // --- window side ---
   // Shows a message box (texts in the edition's code page); the answer.
-  virtual int MessageBox(WindowRef owner, const std::string& text, const std::string& caption,
+  virtual int ShowMessage(WindowRef owner, const std::string& text, const std::string& caption,
                          unsigned flags) = 0;
   virtual WindowRef MainWindow() = 0;
   // Whether the event dialog is open and editing slot `slot`.

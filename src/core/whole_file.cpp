@@ -18,7 +18,7 @@ bool WriteReplacing(Seam& os, const std::string& path, std::string_view data, bo
                     Report&& report) {
   const std::string temp = path + ".tmp";
   errno = 0;
-  std::FILE* f = os.OpenFile(temp, "wb");
+  std::FILE* f = os.OpenStream(temp, "wb");
   int code = f ? 0 : LastError();
   bool failed = report(0, code);
   if (failed && stopEarly) return true;
@@ -45,7 +45,7 @@ bool WriteReplacing(Seam& os, const std::string& path, std::string_view data, bo
   } else if (std::fclose(f) != 0) {
     code = LastError();
   } else if (!failed) {
-    code = os.ReplaceFile(temp, path);
+    code = os.CommitFile(temp, path);
   }
   if (report(2, code)) failed = true;
   if (failed) os.RemoveFile(temp);
@@ -73,7 +73,7 @@ bool WriteWholeFile(Seam& os, const std::string& path, std::string_view data, bo
 ReadOutcome ReadExactFile(Seam& os, const std::string& path, void* buffer, std::size_t size,
                           int& closeCode) {
   closeCode = 0;
-  std::FILE* f = os.OpenFile(path, "rb");
+  std::FILE* f = os.OpenStream(path, "rb");
   if (!f) return ReadOutcome::Missing;
   std::size_t got = std::fread(buffer, 1, size, f);
   bool ok = got == size && !std::ferror(f);
@@ -86,7 +86,7 @@ ReadOutcome ReadExactFile(Seam& os, const std::string& path, void* buffer, std::
 
 bool ReadFileBytes(Seam& os, const std::string& path, std::string& out) {
   out.clear();
-  std::FILE* f = os.OpenFile(path, "rb");
+  std::FILE* f = os.OpenStream(path, "rb");
   if (!f) return false;
   char buf[65536];
   std::size_t n;

@@ -47,14 +47,14 @@ bool StoreEditedEvent(AppCore& app, WindowRef owner) {
   }
   int n = FirstFreeSlot(app);
   if (n == 0) {
-    app.Os.MessageBox(owner, LimitMessageText(app), t.AppCaption, kMbIconError);
+    app.Os.ShowMessage(owner, LimitMessageText(app), t.AppCaption, kMbIconError);
     return true;
   }
   if (buf.Period == kPeriodOnce) {
     // The Russian edition also asks for the current minute itself.
     bool outdated = MomentBefore(buf, app.CurrentTime) ||
                     (app.Edition == Edition::Russian && SameMoment(buf, app.CurrentTime));
-    if (outdated && app.Os.MessageBox(owner, t.OutdatedQuestion, t.AppCaption,
+    if (outdated && app.Os.ShowMessage(owner, t.OutdatedQuestion, t.AppCaption,
                                       kMbIconWarning | kMbYesNo) == kIdNo)
       return true;
   }
@@ -68,7 +68,7 @@ bool StoreEditedEvent(AppCore& app, WindowRef owner) {
 bool AppendEvent(AppCore& app, const TEventRec& event, WindowRef owner) {
   int n = FirstFreeSlot(app);
   if (n == 0) {
-    app.Os.MessageBox(owner, LimitMessageText(app), TextsOf(app.Edition).AppCaption,
+    app.Os.ShowMessage(owner, LimitMessageText(app), TextsOf(app.Edition).AppCaption,
                       kMbIconError);
     return true;
   }

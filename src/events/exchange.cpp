@@ -139,7 +139,7 @@ bool Export(AppCore& app, const std::string& file, bool selected, ExchangeReport
 }
 
 bool Import(AppCore& app, const std::string& file, bool replace, ExchangeReport& rep) {
-  std::FILE* f = app.Os.OpenFile(file, "rb");
+  std::FILE* f = app.Os.OpenStream(file, "rb");
   if (!f) {
     rep.NotOpened = true;
     return true;

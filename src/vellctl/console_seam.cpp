@@ -6,7 +6,7 @@
 
 namespace zel {
 
-int ConsoleSeam::MessageBox(WindowRef, const std::string& text, const std::string& caption,
+int ConsoleSeam::ShowMessage(WindowRef, const std::string& text, const std::string& caption,
                             unsigned flags) {
   std::string msg = ToUtf8(edition_, text);
   for (char& c : msg)

@@ -16,7 +16,7 @@ class ConsoleSeam : public PlatformSeam {
 
   std::function<void(int slot, const TEventRec&, FireForm)> OnFire;
 
-  int MessageBox(WindowRef owner, const std::string& text, const std::string& caption,
+  int ShowMessage(WindowRef owner, const std::string& text, const std::string& caption,
                  unsigned flags) override;
   WindowRef MainWindow() override { return 0; }
   bool DialogEditsSlot(int) override { return false; }
