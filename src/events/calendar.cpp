@@ -89,26 +89,19 @@ int Weekday(long year, long month, long day) {
 int Weekday(const TEventRec& r) { return Weekday(r.Year, r.Month, r.Day); }
 
 namespace {
-template <typename... F>
-bool LexLess(const TEventRec& a, const TEventRec& b, F... fields) {
-  int result = 0;
-  ((result == 0 ? (result = (a.*fields < b.*fields) ? -1 : (a.*fields > b.*fields) ? 1 : 0)
-                : 0),
-   ...);
-  return result < 0;
+// Field groups as single numbers, compared in field order.
+std::uint32_t DateKey(const TEventRec& r) {
+  return (std::uint32_t{r.Year} << 16) | (std::uint32_t{r.Month} << 8) | r.Day;
+}
+std::uint32_t TimeKey(const TEventRec& r) { return (std::uint32_t{r.Hour} << 8) | r.Minute; }
+std::uint64_t MomentKey(const TEventRec& r) {
+  return (std::uint64_t{DateKey(r)} << 16) | TimeKey(r);
 }
 }  // namespace
 
-bool DateBefore(const TEventRec& a, const TEventRec& b) {
-  return LexLess(a, b, &TEventRec::Year, &TEventRec::Month, &TEventRec::Day);
-}
-bool TimeBefore(const TEventRec& a, const TEventRec& b) {
-  return LexLess(a, b, &TEventRec::Hour, &TEventRec::Minute);
-}
-bool MomentBefore(const TEventRec& a, const TEventRec& b) {
-  return LexLess(a, b, &TEventRec::Year, &TEventRec::Month, &TEventRec::Day, &TEventRec::Hour,
-                 &TEventRec::Minute);
-}
+bool DateBefore(const TEventRec& a, const TEventRec& b) { return DateKey(a) < DateKey(b); }
+bool TimeBefore(const TEventRec& a, const TEventRec& b) { return TimeKey(a) < TimeKey(b); }
+bool MomentBefore(const TEventRec& a, const TEventRec& b) { return MomentKey(a) < MomentKey(b); }
 bool SameDate(const TEventRec& a, const TEventRec& b) {
   return a.Year == b.Year && a.Month == b.Month && a.Day == b.Day;
 }
