@@ -26,11 +26,12 @@ constexpr std::string_view kKeys[kKeyCount] = {
 
 const char* Flag(std::uint8_t b) { return b ? "1" : "0"; }
 
-// A numeric field takes the value only when it is a number within range.
-template <typename T>
-void SetInRange(T& field, std::string_view value, long lo, long hi) {
+// A numeric field takes the value only when it is a number within range;
+// otherwise it keeps what it had. (Fields are packed: pass values, not
+// references.)
+std::int32_t InRange(std::string_view value, long lo, long hi, std::int32_t old) {
   auto n = ParseInt32(value);
-  if (n && *n >= lo && *n <= hi) field = static_cast<T>(*n);
+  return n && *n >= lo && *n <= hi ? *n : old;
 }
 
 std::uint8_t FlagValue(std::string_view value) {
@@ -94,14 +95,26 @@ bool LineToEvent(std::string_view line, TEventRec& e) {
       case kRealTime: e.RealTime = FlagValue(value); break;
       case kDeleteAfterUse: e.DeleteAfterUse = FlagValue(value); break;
       case kShowMessage: e.ShowMessage = FlagValue(value); break;
-      case kWeek: SetInRange(e.WeekMask, value, 0, 127); break;
+      case kWeek:
+        e.WeekMask = static_cast<decltype(e.WeekMask)>(InRange(value, 0, 127, e.WeekMask));
+        break;
       case kMessage: e.Message.Set(value); break;
       case kFileName: e.FileName.Set(value); break;
-      case kCategory: SetInRange(e.Category, value, 0, 10); break;
-      case kCycle: SetInRange(e.Cycle, value, 2, 480); break;
-      case kDuration: SetInRange(e.Duration, value, 0, 50000); break;
-      case kPeriod: SetInRange(e.Period, value, 0, 10); break;
-      case kAction: SetInRange(e.Action, value, 0, 16); break;
+      case kCategory:
+        e.Category = static_cast<decltype(e.Category)>(InRange(value, 0, 10, e.Category));
+        break;
+      case kCycle:
+        e.Cycle = static_cast<decltype(e.Cycle)>(InRange(value, 2, 480, e.Cycle));
+        break;
+      case kDuration:
+        e.Duration = static_cast<decltype(e.Duration)>(InRange(value, 0, 50000, e.Duration));
+        break;
+      case kPeriod:
+        e.Period = static_cast<decltype(e.Period)>(InRange(value, 0, 10, e.Period));
+        break;
+      case kAction:
+        e.Action = static_cast<decltype(e.Action)>(InRange(value, 0, 16, e.Action));
+        break;
       case kMinute:
       case kHour:
       case kDay:
