@@ -11,6 +11,7 @@
 #include "core/edition.h"
 #include "core/paths.h"
 #include "core/seam.h"
+#include "core/settings_records.h"
 #include "events/event_record.h"
 
 namespace zel {
@@ -36,6 +37,13 @@ struct AppCore {
 
   // The event the event dialog edits; Slot is the slot edited, 0 for new.
   TEventRec EditBuffer{};
+
+  // The settings records (vell.tun, vellsys.tun).
+  TTuning Tuning{};
+  TSysTuning SysTuning{};
+  // The clock bar's last known position, kept by the main window as it
+  // moves; SaveSysTuning stores it (the window may be gone by then).
+  std::int32_t LastBarLeft = 0, LastBarTop = 0;
 };
 
 }  // namespace zel

@@ -19,6 +19,15 @@ class PlatformSeam : public Seam {
   std::vector<SearchEntry> FindFiles(const std::string& folderAndMask,
                                      std::uint32_t attributes) override;
   std::string ShortPathName(const std::string& path) override;
+  std::string ProgramFile() override;
+  std::string WindowsFolder() override;
+  std::string AppDataFolder() override;
+  std::string TempFolder() override;
+  bool FolderExists(const std::string& path) override;
+  bool FolderWritable(const std::string& path) override;
+  int OemCodePage() override;
+  int StartHiddenBatch(const std::string& path) override;
+  void DefaultBeep() override;
 };
 
 // Wildcard match of a file name against a mask of "*" and "?", ignoring ASCII

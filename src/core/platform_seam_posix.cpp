@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <ctime>
 
 #include "core/platform_seam.h"
@@ -103,5 +104,62 @@ std::vector<SearchEntry> PlatformSeam::FindFiles(const std::string& folderAndMas
 }
 
 std::string PlatformSeam::ShortPathName(const std::string& path) { return path; }
+
+}  // namespace zel
+
+namespace zel {
+namespace {
+
+std::string EnvOr(const char* name, const std::string& fallback) {
+  const char* v = std::getenv(name);
+  return v && *v ? std::string(v) : fallback;
+}
+
+std::string WithoutFinalSlash(std::string s) {
+  while (s.size() > 1 && s.back() == '/') s.pop_back();
+  return s;
+}
+
+}  // namespace
+
+std::string PlatformSeam::ProgramFile() {
+  char buf[4096];
+  ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
+  return n > 0 ? std::string(buf, static_cast<size_t>(n)) : std::string();
+}
+
+// There is no Windows folder here: the settings of the system go with the
+// user's own.
+std::string PlatformSeam::WindowsFolder() { return std::string(); }
+
+std::string PlatformSeam::AppDataFolder() {
+  std::string home = EnvOr("HOME", "");
+  return WithoutFinalSlash(EnvOr("XDG_CONFIG_HOME", home.empty() ? "" : home + "/.config"));
+}
+
+std::string PlatformSeam::TempFolder() { return WithoutFinalSlash(EnvOr("TMPDIR", "/tmp")); }
+
+bool PlatformSeam::FolderExists(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool PlatformSeam::FolderWritable(const std::string& path) {
+  std::string probe = path;
+  if (!probe.empty() && probe.back() != '/') probe += '/';
+  probe += ".zelmora-probe-" + std::to_string(::getpid());
+  int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+  if (fd < 0) return false;
+  ::close(fd);
+  ::unlink(probe.c_str());
+  return true;
+}
+
+int PlatformSeam::OemCodePage() { return 0; }
+
+// Batch files are for the Windows command interpreter only.
+int PlatformSeam::StartHiddenBatch(const std::string&) { return ENOSYS; }
+
+void PlatformSeam::DefaultBeep() {}
 
 }  // namespace zel

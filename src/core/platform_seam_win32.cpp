@@ -106,3 +106,86 @@ std::string PlatformSeam::ShortPathName(const std::string& path) {
 }
 
 }  // namespace zel
+
+namespace zel {
+namespace {
+
+std::string WithoutFinalBackslash(std::string s) {
+  while (s.size() > 3 && (s.back() == '\\' || s.back() == '/')) s.pop_back();
+  return s;
+}
+
+std::string EnvVar(const wchar_t* name) {
+  wchar_t buf[32768];
+  DWORD n = GetEnvironmentVariableW(name, buf, 32768);
+  if (n == 0 || n >= 32768) return std::string();
+  return Narrow(buf);
+}
+
+}  // namespace
+
+std::string PlatformSeam::ProgramFile() {
+  std::wstring buf(32768, L'\0');
+  DWORD n = GetModuleFileNameW(nullptr, buf.data(), static_cast<DWORD>(buf.size()));
+  if (n == 0 || n >= buf.size()) return std::string();
+  buf.resize(n);
+  return Narrow(buf.c_str());
+}
+
+std::string PlatformSeam::WindowsFolder() {
+  wchar_t buf[MAX_PATH + 1];
+  UINT n = GetWindowsDirectoryW(buf, MAX_PATH + 1);
+  if (n == 0 || n > MAX_PATH) return std::string();
+  return WithoutFinalBackslash(Narrow(buf));
+}
+
+std::string PlatformSeam::AppDataFolder() { return WithoutFinalBackslash(EnvVar(L"APPDATA")); }
+
+std::string PlatformSeam::TempFolder() {
+  wchar_t buf[MAX_PATH + 2];
+  DWORD n = GetTempPathW(MAX_PATH + 2, buf);
+  if (n == 0 || n > MAX_PATH + 1) return std::string();
+  return WithoutFinalBackslash(Narrow(buf));
+}
+
+bool PlatformSeam::FolderExists(const std::string& path) {
+  DWORD a = GetFileAttributesW(Wide(path).c_str());
+  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool PlatformSeam::FolderWritable(const std::string& path) {
+  std::string probe = path;
+  if (!probe.empty() && probe.back() != '\\' && probe.back() != '/') probe += '\\';
+  probe += ".zelmora-probe-" + std::to_string(GetCurrentProcessId());
+  HANDLE h = CreateFileW(Wide(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                         FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(h);
+  return true;
+}
+
+int PlatformSeam::OemCodePage() { return static_cast<int>(GetOEMCP()); }
+
+int PlatformSeam::StartHiddenBatch(const std::string& path) {
+  std::string shell = EnvVar(L"ComSpec");
+  if (shell.empty()) shell = "cmd.exe";
+  // No AutoRun commands and no delayed expansion, so that ! and ^ in the
+  // batch's quoted paths stay literal; cmd strips the outer pair of quotes.
+  std::wstring line =
+      L"\"" + Wide(shell) + L"\" /d /v:off /c \"\"" + Wide(path) + L"\"\"";
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  si.dwFlags = STARTF_USESHOWWINDOW;
+  si.wShowWindow = SW_HIDE;
+  PROCESS_INFORMATION pi{};
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                      nullptr, &si, &pi))
+    return static_cast<int>(GetLastError());
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  return 0;
+}
+
+void PlatformSeam::DefaultBeep() { MessageBeep(0); }
+
+}  // namespace zel

@@ -82,6 +82,23 @@ class Seam {
                                              std::uint32_t attributes) = 0;
   // The 8.3 form of a path, or the path itself where the system has none.
   virtual std::string ShortPathName(const std::string& path) = 0;
+  // The running program file's full path.
+  virtual std::string ProgramFile() = 0;
+  // The Windows folder, the user's application-data folder and the user's
+  // temporary folder, each without a final separator; empty where the system
+  // has none.
+  virtual std::string WindowsFolder() = 0;
+  virtual std::string AppDataFolder() = 0;
+  virtual std::string TempFolder() = 0;
+  virtual bool FolderExists(const std::string& path) = 0;
+  // Whether a new file may be created in the folder (tried, then removed).
+  virtual bool FolderWritable(const std::string& path) = 0;
+  // The system's OEM code page; 0 where there is none.
+  virtual int OemCodePage() = 0;
+  // Starts a batch file in a hidden window; 0 on success, else an error code.
+  virtual int StartHiddenBatch(const std::string& path) = 0;
+  // The system's default beep.
+  virtual void DefaultBeep() = 0;
 
   // --- window side ---
   // Shows a message box (texts in the edition's code page); the answer.
