@@ -15,7 +15,7 @@ using GetMusicFn = void(__stdcall*)(TNoteRec*, int, int);
 using GetMusicNameFn = const char*(__stdcall*)(int);
 
 void SpeakerTone(unsigned frequency, unsigned durationMs) {
-  if (frequency <= 1)
+  if (frequency == 0)
     Sleep(durationMs);
   else
     Beep(frequency, durationMs);
@@ -92,7 +92,8 @@ void PlayMelody() {
     const ToneOutput output = tone_output;
     for (int n = 1; n <= count && !melody_stop; ++n) {
       getMusic(&note, index & 0xFF, n);
-      output(note.Freq, note.NoteLength);
+      // Freq 0 and 1 both mean a pause.
+      output(note.Freq <= 1 ? 0 : note.Freq, note.NoteLength);
     }
   }
   if (module) FreeLibrary(module);

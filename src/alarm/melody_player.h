@@ -38,7 +38,8 @@ void PlayMelody();
 
 bool MelodyBusy();
 
-// Where tones go: Beep, and Sleep for pauses. Tests put a counter here.
+// Where tones go: Beep, and Sleep for pauses (frequency 0). Tests put a
+// counter here.
 using ToneOutput = void (*)(unsigned frequency, unsigned durationMs);
 void SetToneOutput(ToneOutput output);  // nullptr restores the speaker
 
