@@ -5,7 +5,9 @@
 // objects.
 #pragma once
 
+#include <atomic>
 #include <memory>
+#include <mutex>
 #include <string>
 
 #include "core/edition.h"
@@ -37,6 +39,30 @@ struct AppCore {
 
   // The event the event dialog edits; Slot is the slot edited, 0 for new.
   TEventRec EditBuffer{};
+
+  // Held by every change of the table and the history, on either thread;
+  // never held during an action or a sent message. Recursive, since the
+  // table operations call one another.
+  std::recursive_mutex TableLock;
+  // The table or the history changed since vell.rwo was last written
+  // (under TableLock).
+  bool TableChanged = false;
+  // The last minute the ticker scanned (valid once LastMinute is not 60).
+  TEventRec LastScan{};
+
+  // Requests the windows leave for the ticker. Each is cleared before its
+  // work runs, so a request made meanwhile is not lost.
+  std::atomic<bool> Quitting{false};
+  std::atomic<bool> EditorDeleteRequest{false};
+  std::atomic<bool> PurgeRequest{false};
+  std::atomic<bool> RebootRequested{false};
+  std::atomic<bool> PowerOffRequested{false};
+  std::atomic<bool> ExchangeRequest{false};
+  std::atomic<bool> SoundPurgeRequest{false};
+  // The exchange asked for; written before ExchangeRequest is raised.
+  std::string ExchangeFile;
+  bool ExchangeSave = false;      // true: export
+  bool ExchangeSelected = false;  // export: the editor's selection; import: replace
 
   // The settings records (vell.tun, vellsys.tun).
   TTuning Tuning{};

@@ -116,6 +116,25 @@ class Seam {
   virtual bool EditorOpen() = 0;
   virtual void PostEditorReload() = 0;
   virtual std::optional<std::vector<int>> EditorSelectedSlots() = 0;
+
+  // --- window side, for the ticker (no-ops where there are no windows) ---
+  // Whether the event dialog is open at all.
+  virtual bool EventDialogOpen() { return false; }
+  // Sends (and waits for) a repaint of the clock bar while it exists.
+  virtual void RepaintClock() {}
+  // Sends the editor its "delete the selected events now".
+  virtual void SendEditorDelete() {}
+  // Posts the main window its "run the orderly end" (a countdown ran out).
+  virtual void PostShutdownRun() {}
+  // Posts the countdown window one second, while it is open.
+  virtual void PostCountdownTick() {}
+  // A box the ticker wants shown: the main thread shows it and the ticker
+  // does not wait, so a box left open never stops the scans. (A window side
+  // routes every ShowMessage made off its main thread the same way.)
+  virtual void ShowBoxFromTicker(const std::string& text, const std::string& caption,
+                                 unsigned flags) {
+    ShowMessage(MainWindow(), text, caption, flags);
+  }
 };
 
 }  // namespace zel

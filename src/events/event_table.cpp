@@ -26,6 +26,8 @@ void ResetEvent(TEventRec& e) {
 }
 
 namespace {
+using Guard = std::lock_guard<std::recursive_mutex>;
+
 int FirstFreeSlot(const AppCore& app) {
   for (int n = 1; n <= kSlotCount; ++n)
     if (app.Work.Events[n - 1].Slot == 0) return n;
@@ -41,11 +43,19 @@ bool StoreEditedEvent(AppCore& app, WindowRef owner) {
   const TEventRec& buf = app.EditBuffer;
   const Texts& t = TextsOf(app.Edition);
   if (buf.Slot != 0 && buf.Slot <= kSlotCount) {
-    SlotRec(app, buf.Slot) = buf;
+    {
+      Guard g(app.TableLock);
+      SlotRec(app, buf.Slot) = buf;
+      app.TableChanged = true;
+    }
     CountDueToday(app);
     return false;
   }
-  int n = FirstFreeSlot(app);
+  int n;
+  {
+    Guard g(app.TableLock);
+    n = FirstFreeSlot(app);
+  }
   if (n == 0) {
     app.Os.ShowMessage(owner, LimitMessageText(app), t.AppCaption, kMbIconError);
     return true;
@@ -58,14 +68,27 @@ bool StoreEditedEvent(AppCore& app, WindowRef owner) {
                                       kMbIconWarning | kMbYesNo) == kIdNo)
       return true;
   }
-  TEventRec& slot = SlotRec(app, n);
-  slot = buf;
-  slot.Slot = static_cast<std::uint16_t>(n);
+  {
+    // The slot found before the question may have been taken meanwhile.
+    Guard g(app.TableLock);
+    if (SlotRec(app, n).Slot != 0) n = FirstFreeSlot(app);
+    if (n != 0) {
+      TEventRec& slot = SlotRec(app, n);
+      slot = buf;
+      slot.Slot = static_cast<std::uint16_t>(n);
+      app.TableChanged = true;
+    }
+  }
+  if (n == 0) {
+    app.Os.ShowMessage(owner, LimitMessageText(app), t.AppCaption, kMbIconError);
+    return true;
+  }
   CountDueToday(app);
   return false;
 }
 
 bool AppendEvent(AppCore& app, const TEventRec& event, WindowRef owner) {
+  Guard g(app.TableLock);
   int n = FirstFreeSlot(app);
   if (n == 0) {
     app.Os.ShowMessage(owner, LimitMessageText(app), TextsOf(app.Edition).AppCaption,
@@ -75,17 +98,21 @@ bool AppendEvent(AppCore& app, const TEventRec& event, WindowRef owner) {
   TEventRec& slot = SlotRec(app, n);
   slot = event;
   slot.Slot = static_cast<std::uint16_t>(n);
+  app.TableChanged = true;
   return false;
 }
 
 bool FreeSlot(AppCore& app, int slot) {
   if (slot < 1 || slot > kSlotCount) return true;
   if (app.Os.DialogEditsSlot(slot)) return true;
+  Guard g(app.TableLock);
   SlotRec(app, slot).Slot = 0;
+  app.TableChanged = true;
   return false;
 }
 
 void PurgeExpired(AppCore& app) {
+  Guard g(app.TableLock);
   for (int n = 1; n <= kSlotCount; ++n) {
     const TEventRec& e = SlotRec(app, n);
     if (e.Slot != 0 && e.Period == kPeriodOnce && e.DeleteAfterUse &&
@@ -97,6 +124,7 @@ void PurgeExpired(AppCore& app) {
 }
 
 void CountDueToday(AppCore& app) {
+  Guard g(app.TableLock);
   int count = 0;
   const bool countHourly = app.Edition == Edition::English;
   for (const TEventRec& e : app.Work.Events) {
@@ -108,11 +136,15 @@ void CountDueToday(AppCore& app) {
 }
 
 void ClearEvents(AppCore& app) {
+  Guard g(app.TableLock);
   for (TEventRec& e : app.Work.Events) e.Slot = 0;
+  app.TableChanged = true;
 }
 
 void ClearHistory(AppCore& app) {
+  Guard g(app.TableLock);
   for (auto& line : app.Work.ReminderLog) line.Length = 0;
+  app.TableChanged = true;
 }
 
 int CountEvents(const AppCore& app) {
@@ -122,6 +154,8 @@ int CountEvents(const AppCore& app) {
 }
 
 void AddHistoryLine(AppCore& app, std::string_view text) {
+  Guard g(app.TableLock);
+  app.TableChanged = true;
   auto& log = app.Work.ReminderLog;
   std::memmove(&log[1], &log[0], sizeof(log[0]) * (kHistoryLines - 1));
   const TEventRec& now = app.CurrentTime;

@@ -30,6 +30,8 @@ class TestSeam : public PlatformSeam {
   std::vector<int> Selection;
   std::vector<Firing> Fired;
   int ShowPosts = 0, ReloadPosts = 0;
+  int Repaints = 0, EditorDeletes = 0, ShutdownPosts = 0, CountdownTicks = 0;
+  bool DialogOpen = false;
 
   LocalTime Now() override { return Clock; }
   int ShowMessage(WindowRef, const std::string& text, const std::string& caption,
@@ -46,6 +48,11 @@ class TestSeam : public PlatformSeam {
     if (!Editor) return std::nullopt;
     return Selection;
   }
+  bool EventDialogOpen() override { return DialogOpen; }
+  void RepaintClock() override { ++Repaints; }
+  void SendEditorDelete() override { ++EditorDeletes; }
+  void PostShutdownRun() override { ++ShutdownPosts; }
+  void PostCountdownTick() override { ++CountdownTicks; }
 };
 
 // A fresh folder under the system's temporary folder, removed at the end.
