@@ -106,6 +106,21 @@ for i in $(seq 1 1005); do line 0 9 1 1 2006; done >"$T/many.txt"
 check "import beyond the limit" 1 "" "$VELLCTL" import "$T/full.rwo" "$T/many.txt"
 stderr_has "limit message" "(max 1000)"
 
+# A record full of stray bytes (reserved areas, bytes past each text's
+# length) but no event in use: a saved run writes it back byte for byte.
+python3 - "$T/stray.rwo" <<'PY'
+import random, sys
+random.seed(5)
+b = bytearray(random.getrandbits(8) for _ in range(229808))
+for n in range(1000):
+    b[8 + n * 153 + 6] = b[8 + n * 153 + 7] = 0
+open(sys.argv[1], "wb").write(b)
+PY
+sum_before="$(md5sum <"$T/stray.rwo")"
+check "saved run keeps every byte" 0 "" "$VELLCTL" run "$T/stray.rwo" "2005-03-07 23:00" "2005-03-08 01:00" --save
+[ "$(md5sum <"$T/stray.rwo")" = "$sum_before" ] && passes=$((passes + 1)) ||
+  { echo "FAIL: a saved run changed stray bytes"; failures=$((failures + 1)); }
+
 head -c 1000 /dev/zero >"$T/short.rwo"
 check "work file of the wrong size" 2 "" "$VELLCTL" list "$T/short.rwo"
 check "missing work file" 2 "" "$VELLCTL" history "$T/none.rwo"
