@@ -49,7 +49,9 @@ bool MelodyBusy() { return melody_busy; }
 void SetToneOutput(ToneOutput output) { tone_output = output ? output : SpeakerTone; }
 
 void StartMelody(const std::string& libraryPath, int index, bool synchronous) {
-  if (melody_busy) return;
+  // Taking the busy flag in one step keeps two callers from both starting.
+  bool idle = false;
+  if (!melody_busy.compare_exchange_strong(idle, true)) return;
   {
     std::lock_guard<std::mutex> lock(request_mutex);
     melody_library = WideFromUtf8(libraryPath);
@@ -60,7 +62,6 @@ void StartMelody(const std::string& libraryPath, int index, bool synchronous) {
     PlayMelody();
     return;
   }
-  melody_busy = true;
   auto* player = new MySpeakerPlay;
   if (!player->ThreadHandle) {
     delete player;

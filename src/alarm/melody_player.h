@@ -29,7 +29,8 @@ static_assert(sizeof(TNoteRec) == 8);
 // `libraryPath` is UTF-8. Synchronous plays in the calling thread and returns
 // at the end; otherwise a thread of its own plays at time-critical priority.
 void StartMelody(const std::string& libraryPath, int index, bool synchronous);
-// The melody ends after its current note.
+// The melody ends after its current note. Both editions only set the stop
+// flag: with Beep there is no speaker left sounding to switch off.
 void StopMelody();
 // One tone (the quick-notes click), unless a tone or a melody is sounding.
 void PlayTone(unsigned frequency, unsigned durationMs);

@@ -116,3 +116,24 @@ TEST(KeyOffering, AKeptKeyNeverReachesTheEditControl) {
 
 }  // namespace
 }  // namespace zel
+
+namespace zel {
+namespace {
+
+void PressShift(bool down) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = VK_SHIFT;
+  input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+  SendInput(1, &input, sizeof input);
+}
+
+TEST(KeyState, AKeyIsHeldWhileItsHighBitIsSet) {
+  PressShift(true);
+  EXPECT_TRUE(IsKeyHeld(VK_SHIFT));
+  PressShift(false);
+  EXPECT_FALSE(IsKeyHeld(VK_SHIFT));
+}
+
+}  // namespace
+}  // namespace zel

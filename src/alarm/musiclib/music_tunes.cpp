@@ -15,7 +15,7 @@ extern const zel::MelodySource kLibraryMelodies[10] = {
 
     {"Korobeiniki", 140, R"(
       E5 B4/8 C5/8 D5 C5/8 B4/8 | A4 A4/8 C5/8 E5 D5/8 C5/8 | B4/4. C5/8 D5 E5 | C5 A4 A4 R |
-      R/8 D5/4. F5/8 A5 G5/8 F5/8 | E5/4. C5/8 E5 D5/8 C5/8 | B4 B4/8 C5/8 D5 E5 | C5 A4 A4 R )"},
+      R/8 D5 F5/8 A5 G5/8 F5/8 | E5/4. C5/8 E5 D5/8 C5/8 | B4 B4/8 C5/8 D5 E5 | C5 A4 A4 R )"},
 
     {"Jingle Bells", 180, R"(
       E5 E5 E5/2 | E5 E5 E5/2 | E5 G5 C5/4. D5/8 | E5/1 |
