@@ -3,8 +3,8 @@ and how it is drawn."""
 
 import glyphs as g
 from glyphs import INK, WHITE, box, darker, hexc, lighter
-from raster import (Canvas, circle, ellipse, mix, polygon, rect, segment, star, text_shape,
-                    text_width, vgradient)
+from raster import (Canvas, arc, circle, ellipse, polygon, rect, segment, text_shape, text_width,
+                    vgradient)
 
 FACE = hexc('e8ebf0')
 PANEL = hexc('d6dbe3')
@@ -52,7 +52,6 @@ def alarm_bell(tilt, waves_side):
         for i in (0, 1, 2):
             r = 8 + i * 7
             cx = 37 + waves_side * 27
-            from raster import arc
             start = -40 if waves_side > 0 else 140
             c.fill(arc(cx - waves_side * 6, 34, r, start, start + 80, 2.2), hexc('d8572a', 0.9 - i * 0.25))
         c.fill(rect(10, 84, 64, 90, 3), hexc('b07d2a', 0.35))
@@ -143,8 +142,7 @@ def time_buttons(twelve_hour):
                 tint = EVENING if n < 6 or n >= 21 else (MORNING if n < 12 else DAY)
                 text = str(n)
             button(c, x, y, x + 25, y + 20, tint, 4)
-            label(c, text, x + 12.5, y + 10, 2 if len(text) == 1 else 2, INK,
-                  wide=None if len(text) == 1 else 1.7)
+            label(c, text, x + 12.5, y + 10, 2, INK, wide=None if len(text) == 1 else 1.7)
         if twelve_hour:
             label(c, 'AM', 22, 134, 1, g.NAVY)
             label(c, 'PM', 86, 134, 1, g.NAVY)
@@ -177,8 +175,6 @@ def day_buttons():
     button(c, 4, 8, 46, 28, hexc('3a4a86'), 5)
     g.moon(c, 15, 8, 20)
     button(c, 51, 8, 110, 28, hexc('eef1f5'), 5)
-    with box(c, 51, 8, 20):
-        pass
     g.eye(c, 68, 18, 10, 7.5, 0.5)
     g.eye(c, 93, 18, 10, 7.5, 0.5)
     button(c, 114, 8, 159, 28, hexc('ffe9a8'), 5)
@@ -244,7 +240,7 @@ def menu_items():
 
 # ------------------------------------------------------------ small and large
 
-def tree_picture(symbol, colour, bits=8):
+def tree_picture(symbol, colour):
     def draw():
         c = Canvas(12, 12, WHITE)
         symbol(c, 0, 0, 12, colour)

@@ -446,13 +446,11 @@ def ico_bytes(canvases):
         mask_stride = ((w + 31) // 32) * 4
         mask = b''
         for y in reversed(range(h)):
-            bits = 0
             row = bytearray(mask_stride)
             for x in range(w):
                 if c.pixel(x, y)[3] < 128:
                     row[x // 8] |= 0x80 >> (x % 8)
             mask += bytes(row)
-            del bits
         info = struct.pack('<IiiHHIIiiII', 40, w, h * 2, 1, 32, 0, len(xor) + len(mask), 0, 0, 0, 0)
         images.append((w, h, info + xor + mask))
     head = struct.pack('<HHH', 0, 1, len(images))
