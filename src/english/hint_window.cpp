@@ -17,7 +17,7 @@ std::string BuildHintText(const TEventRec& now, int eventsToday) {
   static const char* const kDays[7] = {"Monday", "Tuesday",  "Wednesday", "Thursday",
                                        "Friday", "Saturday", "Sunday"};
   const int month = now.Month >= 1 && now.Month <= 12 ? now.Month : 1;
-  const int day = Weekday(now);
+  const int day = Weekday(now) - 1;  // Monday first
   std::string text = std::to_string(now.Year) + "/" + TwoDigits(now.Month) + "(" +
                      kMonths[month - 1] + ")/" + TwoDigits(now.Day) + "(" +
                      kDays[day >= 0 && day < 7 ? day : 0] + ") Events:" +
