@@ -243,7 +243,7 @@ TEST(LiteWindow, AFailedRegistrationEndsTheProgramAfterItsMessage) {
   const test::SeenBox box = answer.Result();
   ASSERT_TRUE(box.Found);
   EXPECT_EQ(box.Text, L"Microsoft Windows (c) Error");
-  EXPECT_NE(box.Icon, nullptr);
+  EXPECT_NE(box.Icon, nullptr);  // another process's icon: its handle is its own
 }
 
 }  // namespace
