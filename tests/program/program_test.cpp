@@ -296,3 +296,73 @@ TEST_F(ProgramTest, EnglishEditionShowsItsReminderAndEnds) {
 
 }  // namespace
 }  // namespace zel::test
+
+namespace zel::test {
+namespace {
+
+HWND OpenBox() {
+  HWND box = FindWindowW(L"#32770", L"Zelmora");
+  return box && IsWindowVisible(box) ? box : nullptr;
+}
+
+TEST_F(ProgramTest, ABoxAnActionAsksForNeverStopsTheScans) {
+  const std::wstring ru = FreshInstall(Ed::Ru);
+  TWorkRecord work{};
+  // No CD player under Wine: its failure is reported while the box waits.
+  work.Events[0] = MakeEvent(1, kPeriodDaily, 2026, 1, 1, 11, 0, kActionAudioCd, "");
+  work.Events[0].ShowMessage = 0;
+  work.Events[1] = MakeEvent(2, kPeriodDaily, 2026, 1, 1, 11, 1, kActionNone, "Next minute");
+  WriteWork(ru, work);
+  Program program(ru);
+  ASSERT_TRUE(program.WaitWindow(L"MyMain:"));
+  SetClock("2026-01-05 11:00:00");
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (box = OpenBox()) != nullptr; }));
+  SetClock("2026-01-05 11:01:00");
+  EXPECT_TRUE(program.WaitWindow(L"MyMesWin:"));
+  EXPECT_TRUE(IsWindow(box));
+  MessageBoxAnswer answer(L"Zelmora", IDOK);
+  EXPECT_EQ(answer.Result().Text, W("Ошибка запуска CD плэера [cdplayer.exe]"));
+}
+
+TEST_F(ProgramTest, SessionEndSavesWithoutBoxesAndACancelledOneKeepsTheReminders) {
+  const std::wstring ru = FreshInstall(Ed::Ru);
+  Program program(ru);
+  HWND bar = program.WaitWindow(L"MyMain:");
+  ASSERT_TRUE(bar);
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutW(bar, WM_QUERYENDSESSION, 0, 0, SMTO_BLOCK, 5000, &answer);
+  EXPECT_EQ(answer, 1u);
+  SendMessageTimeoutW(bar, WM_ENDSESSION, FALSE, 0, SMTO_BLOCK, 5000, nullptr);
+  // Still answering: the cancelled session end changed nothing.
+  EXPECT_TRUE(SendMessageTimeoutW(bar, WM_NULL, 0, 0, SMTO_BLOCK, 5000, nullptr));
+  EXPECT_TRUE(program.Running());
+  // The real end: the handler waits while the ticker saves and ends the process.
+  SendMessageTimeoutW(bar, WM_ENDSESSION, TRUE, 0, SMTO_BLOCK, 15000, nullptr);
+  EXPECT_EQ(program.WaitExit(), 0);
+  EXPECT_EQ(ReadFileBytes(ru + L"vell.tun").size(), sizeof(TTuning));
+  EXPECT_EQ(ReadFileBytes(SysTuningPath()).size(), sizeof(TSysTuning));
+}
+
+TEST_F(ProgramTest, ABarPlacedOnNoMonitorComesBackOnTheScreen) {
+  const std::wstring ru = FreshInstall(Ed::Ru);
+  TSysTuning s{};
+  DefaultSysTuning(Edition::Russian, s);
+  s.BarLeft = 5000;
+  s.BarTop = -3000;
+  WriteFileBytes(SysTuningPath(), &s, sizeof s);
+  Program program(ru);
+  HWND bar = program.WaitWindow(L"MyMain:");
+  ASSERT_TRUE(bar);
+  RECT r{}, work{};
+  GetWindowRect(bar, &r);
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_GE(r.left, work.left);
+  EXPECT_LE(r.right, work.right);
+  EXPECT_GE(r.top, work.top);
+  EXPECT_LE(r.bottom, work.bottom);
+  EXPECT_EQ(r.right - r.left, 280);
+}
+
+}  // namespace
+}  // namespace zel::test
