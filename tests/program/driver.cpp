@@ -87,8 +87,10 @@ std::wstring SysTuningPath() {
   return std::wstring(dir) + L"\\vellsys.tun";
 }
 
-Program::Program(const std::wstring& install, const std::wstring& arguments) : Install(install) {
-  std::wstring command = L"\"" + install + L"Vell32.exe\"";
+Program::Program(const std::wstring& install, const std::wstring& arguments,
+                 const std::wstring& exe)
+    : Install(install) {
+  std::wstring command = L"\"" + install + exe + L"\"";
   if (!arguments.empty()) command += L" " + arguments;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
@@ -134,6 +136,9 @@ bool Program::WaitGone(HWND window, DWORD ms) {
 
 void Program::Exit(bool yes) {
   HWND bar = FindWindowOf(L"MyMain:");
+  // A box answered before may still be on its way out: it must not be
+  // taken for the question.
+  WaitFor([] { return !FindWindowW(L"#32770", L"Zelmora"); });
   MessageBoxAnswer answer(L"Zelmora", yes ? IDYES : IDNO);
   PostMessageW(bar, WM_COMMAND, 107, 0);
   answer.Result();
@@ -206,6 +211,15 @@ HWND ChildOfClass(HWND parent, const wchar_t* className, int skip) {
   while ((child = FindWindowExW(parent, child, className, nullptr)) != nullptr)
     if (skip-- == 0) return child;
   return nullptr;
+}
+
+std::string OpenBoxText() {
+  HWND box = FindWindowW(L"#32770", nullptr);
+  if (!box) return "no box open";
+  std::wstring text = L"box \"" + WindowText(box) + L"\":";
+  for (HWND c = nullptr; (c = FindWindowExW(box, c, L"Static", nullptr)) != nullptr;)
+    text += L" " + WindowText(c);
+  return Utf16ToUtf8(std::u16string(text.begin(), text.end()));
 }
 
 HWND WaitChild(HWND parent, const wchar_t* className, int skip) {

@@ -25,7 +25,8 @@ std::wstring SysTuningPath();
 
 class Program {
  public:
-  Program(const std::wstring& install, const std::wstring& arguments = L"");
+  Program(const std::wstring& install, const std::wstring& arguments = L"",
+          const std::wstring& exe = L"Vell32.exe");
   ~Program();  // ends a process still running
   // The exit code, or -1 when it has not ended within the time.
   int WaitExit(DWORD ms = 15000);
@@ -70,6 +71,9 @@ std::wstring ListText(HWND list, int index);
 HWND ChildOfClass(HWND parent, const wchar_t* className, int skip = 0);
 // The same, waiting until the window has made it.
 HWND WaitChild(HWND parent, const wchar_t* className, int skip = 0);
+
+// Caption and texts of a message box open anywhere, for failure reports.
+std::string OpenBoxText();
 
 // UTF-16 of a Russian-edition UTF-8 literal.
 std::wstring W(const char* utf8);
