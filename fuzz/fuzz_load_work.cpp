@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   auto app = std::make_unique<zel::AppCore>(data[1] % 2 ? zel::Edition::English : zel::Edition::Russian, os);
   app->Paths.WorkFile = "vell.rwo";
-  app->TwelveHour = data[2] % 2;
+  app->Tuning.TwelveHour = data[2] % 2;
   zel::TEventRec& now = app->CurrentTime;
   now.Year = static_cast<std::uint16_t>(1990 + data[3] % 60);
   now.Month = static_cast<std::uint8_t>(1 + data[4] % 12);

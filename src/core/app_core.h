@@ -26,8 +26,6 @@ struct AppCore {
 
   TPaths Paths;
 
-  // Settings the engine reads (mirrors of the settings records' fields).
-  bool TwelveHour = false;
 
   // Local time, laid out like the first six bytes of an event record.
   TEventRec CurrentTime{};
@@ -67,6 +65,7 @@ struct AppCore {
   // The settings records (vell.tun, vellsys.tun).
   TTuning Tuning{};
   TSysTuning SysTuning{};
+  bool TwelveHour() const { return Tuning.TwelveHour != 0; }
   // The clock bar's last known position, kept by the main window as it
   // moves; SaveSysTuning stores it (the window may be gone by then).
   std::int32_t LastBarLeft = 0, LastBarTop = 0;

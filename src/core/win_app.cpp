@@ -129,7 +129,6 @@ void InitApp(bool setupArgument) {
 
   LoadTuning(core);
   LoadSysTuning(core);
-  core.TwelveHour = core.Tuning.TwelveHour != 0;
 
   // SetActionsOff also mutes; the stored mute state then wins.
   SetActionsOff(core.Tuning.ActionsOff != 0);

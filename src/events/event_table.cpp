@@ -162,7 +162,7 @@ void AddHistoryLine(AppCore& app, std::string_view text) {
   const Texts& t = TextsOf(app.Edition);
   std::string line = std::to_string(now.Year) + " / " +
                      NameOrNumber(t.MonthNames, long(now.Month) - 1) + " / " +
-                     TwoDigits(now.Day) + " - " + HourText(app.Edition, app.TwelveHour, now.Hour) +
+                     TwoDigits(now.Day) + " - " + HourText(app.Edition, app.TwelveHour(), now.Hour) +
                      ":" + TwoDigits(now.Minute) + "    ";
   line.append(text);
   log[0].Set(line);

@@ -164,7 +164,7 @@ class MyMain : public TLiteWindow {
     SetTextAlign(DC, TA_CENTER | TA_TOP);
     std::string text;
     if (kEnglish)
-      text = HourText(kProgramEdition, core.TwelveHour, core.CurrentTime.Hour) + "." +
+      text = HourText(kProgramEdition, core.TwelveHour(), core.CurrentTime.Hour) + "." +
              TwoDigits(core.CurrentTime.Minute);
     else
       text = FormatClock(core, core.ClockFormat);

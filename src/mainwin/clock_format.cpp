@@ -23,7 +23,7 @@ bool SaveClockFormat(AppCore& app, std::string_view text) {
 }
 
 std::string ClockHourText(const AppCore& app, int hour) {
-  if (app.TwelveHour) {
+  if (app.TwelveHour()) {
     if (hour == 0 || hour == 12) return "12";
     if (hour > 12) return std::to_string(hour - 12);
   }

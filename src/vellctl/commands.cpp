@@ -210,7 +210,7 @@ int CmdRun(const Options& o) {
   if (MomentBefore(to, from)) throw Failure("FROM is later than TO");
   s.Load(o.positional[0]);
   AppCore& app = *s.app;
-  app.TwelveHour = o.flags.count("--twelve-hour") > 0;
+  app.Tuning.TwelveHour = BoolByte(o.flags.count("--twelve-hour") > 0);
   s.os.OnFire = [&](int slot, const TEventRec&, FireForm form) {
     Print(MomentText(app.CurrentTime) + " " + std::to_string(slot) + " " + FormName(form));
   };
@@ -257,7 +257,7 @@ int CmdClock(const Options& o) {
   Session s(o);
   s.app->CurrentTime = ParseMoment(o.positional[1], true);
   s.app->EventsToday = o.events;
-  s.app->TwelveHour = o.flags.count("--twelve-hour") > 0;
+  s.app->Tuning.TwelveHour = BoolByte(o.flags.count("--twelve-hour") > 0);
   Print(ToUtf8(o.edition, FormatClock(*s.app, FromUtf8(o.edition, o.positional[0]))));
   return 0;
 }

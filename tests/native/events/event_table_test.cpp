@@ -134,14 +134,14 @@ TEST(EventTable, HistoryLinesNewestFirstAndStamped) {
   AddHistoryLine(*f.app, "first");
   EXPECT_EQ(f.app->Work.ReminderLog[0].Get(),
             Utf8ToCp1251("2005 / Март / 07 - 09:05    first"));
-  f.app->TwelveHour = true;
+  f.app->Tuning.TwelveHour = kTrue;
   f.SetNow(2005, 3, 7, 13, 0);
   for (int i = 2; i <= 301; ++i) AddHistoryLine(*f.app, std::to_string(i));
   EXPECT_EQ(f.app->Work.ReminderLog[0].Get(), Utf8ToCp1251("2005 / Март / 07 - в1:00    301"));
   EXPECT_EQ(f.app->Work.ReminderLog[299].Get(), Utf8ToCp1251("2005 / Март / 07 - в1:00    2"));
 
   AppFixture en(Edition::English);
-  en.app->TwelveHour = true;
+  en.app->Tuning.TwelveHour = kTrue;
   en.SetNow(2005, 12, 1, 0, 7);
   AddHistoryLine(*en.app, std::string(300, 'x'));
   EXPECT_EQ(en.app->Work.ReminderLog[0].Size(), 255u);

@@ -35,7 +35,7 @@ TEST(ClockFormat, ExpansionTable) {
 
 TEST(ClockFormat, TwelveHourForm) {
   AppFixture f;
-  f.app->TwelveHour = true;
+  f.app->Tuning.TwelveHour = kTrue;
   struct Case { int hour; const char* want; } cases[] = {
       {0, "12 у"}, {12, "12 у"}, {13, "1 в"}, {23, "11 в"}, {9, "9 у"}};
   for (const Case& c : cases) {
