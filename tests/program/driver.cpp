@@ -60,9 +60,13 @@ std::wstring FreshInstall(Ed edition) {
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
   // A space in the folder name, so that the quoted autostart value matters.
-  const std::wstring dir = std::wstring(temp) + L"zel program " +
-                           std::to_wstring(GetCurrentProcessId()) + L"-" +
-                           std::to_wstring(++counter) + L"\\";
+  // Process numbers come round again from run to run: a folder that exists
+  // already is never reused.
+  std::wstring dir;
+  do {
+    dir = std::wstring(temp) + L"zel program " + std::to_wstring(GetCurrentProcessId()) + L"-" +
+          std::to_wstring(++counter) + L"\\";
+  } while (GetFileAttributesW(dir.c_str()) != INVALID_FILE_ATTRIBUTES);
   CopyTree(WideOf(WindowsPath(source)) + L"\\", dir);
   return dir;
 }

@@ -13,6 +13,8 @@ export ZEL_WINEPREFIX="${ZEL_PROGRAM_PREFIX:-$(cd "$(dirname "$1")" && pwd)/wine
 # is faked, and ends with the tests.
 "$ROOT/scripts/wine-prefix" >/dev/null 2>&1
 source "$ROOT/scripts/wine-env.sh"
+# The install folders of earlier runs.
+rm -rf "$WINEPREFIX"/drive_c/users/*/Temp/"zel program "* 2>/dev/null || true
 
 clock_dir="$(mktemp -d)"
 trap 'rm -rf "$clock_dir"; wineserver -k 2>/dev/null || true' EXIT
