@@ -34,15 +34,6 @@ void ScanMinute(AppCore& app) {
   MinuteScan(app);
 }
 
-void NextMinute(TEventRec& t) {
-  if (t.Minute < 59) {
-    ++t.Minute;
-  } else {
-    t.Minute = 0;
-    AddHour(t, t);
-  }
-}
-
 // Scans the minutes from the one after the last scan up to now, in order.
 // A day change starts again at 00:00 of today: earlier days are the start-up
 // catch-up's business. A clock set back scans the current minute once.
@@ -53,13 +44,13 @@ void ScanSinceLast(AppCore& app) {
   if (app.LastMinute != 60 && MomentBefore(app.LastScan, now)) {
     if (SameDate(app.LastScan, now)) {
       from = app.LastScan;
-      NextMinute(from);
+      AddMinute(from);
     } else {
       from.Hour = 0;
       from.Minute = 0;
     }
   }
-  for (TEventRec t = from;; NextMinute(t)) {
+  for (TEventRec t = from;; AddMinute(t)) {
     app.CurrentTime = t;
     ScanMinute(app);
     if (SameMoment(t, now)) break;

@@ -145,6 +145,15 @@ void AddHour(const TEventRec& src, TEventRec& dst) {
   }
 }
 
+void AddMinute(TEventRec& r) {
+  if (r.Minute < 59) {
+    ++r.Minute;
+  } else {
+    r.Minute = 0;
+    AddHour(r, r);
+  }
+}
+
 int AddDay(const TEventRec& src, TEventRec& dst) {
   dst = src;
   return CarryDay(dst, dst.Day + 1);

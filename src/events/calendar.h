@@ -44,6 +44,8 @@ bool SameMonthDayTime(const TEventRec& a, const TEventRec& b);
 // dst := src one hour / one day later / one day earlier (the whole record is
 // copied first). AddDay answers the month length it used.
 void AddHour(const TEventRec& src, TEventRec& dst);
+// r one minute later, in place.
+void AddMinute(TEventRec& r);
 int AddDay(const TEventRec& src, TEventRec& dst);
 void SubDay(const TEventRec& src, TEventRec& dst);
 

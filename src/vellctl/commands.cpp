@@ -172,15 +172,6 @@ const char* FormName(FireForm f) {
   return "?";
 }
 
-void NextMinute(TEventRec& t) {
-  if (t.Minute < 59) {
-    ++t.Minute;
-    return;
-  }
-  t.Minute = 0;
-  AddHour(t, t);
-}
-
 int CmdDue(const Options& o) {
   Expect(o, 2, {"--catch-up", "--eve"});
   Session s(o);
@@ -216,7 +207,7 @@ int CmdRun(const Options& o) {
   };
   app.CurrentTime = from;
   StartupPass(app);
-  for (TEventRec t = from;; NextMinute(t)) {
+  for (TEventRec t = from;; AddMinute(t)) {
     app.CurrentTime = t;
     if (t.Hour == 0 && t.Minute == 0) MidnightPass(app);
     MinuteScan(app);

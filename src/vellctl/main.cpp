@@ -8,7 +8,7 @@
 #include <fcntl.h>
 #include <io.h>
 
-#include "core/codepage.h"
+#include "toolkit/win_text.h"
 
 // Wide arguments, so that UTF-8 texts survive any system code page; standard
 // output in binary mode, so that lines end exactly as written.
@@ -16,11 +16,7 @@ int wmain(int argc, wchar_t** argv) {
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
   std::vector<std::string> args;
-  for (int i = 1; i < argc; ++i) {
-    std::u16string w;
-    for (const wchar_t* p = argv[i]; *p; ++p) w.push_back(static_cast<char16_t>(*p));
-    args.push_back(zel::Utf16ToUtf8(w));
-  }
+  for (int i = 1; i < argc; ++i) args.push_back(zel::Utf8FromWide(argv[i]));
   return zel::RunVellctl(args);
 }
 #else

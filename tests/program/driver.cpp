@@ -5,16 +5,12 @@
 #include <vector>
 
 #include "core/codepage.h"
+#include "toolkit/win_text.h"
 #include "support/message_box_answer.h"
 #include "support/wine_paths.h"
 
 namespace zel::test {
 namespace {
-
-std::wstring WideOf(const std::string& utf8) {
-  std::u16string w = Utf8ToUtf16(utf8);
-  return std::wstring(w.begin(), w.end());
-}
 
 void CopyTree(const std::wstring& from, const std::wstring& to) {
   CreateDirectoryW(to.c_str(), nullptr);
@@ -52,7 +48,7 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
 
 }  // namespace
 
-std::wstring W(const char* utf8) { return WideOf(utf8); }
+std::wstring W(const char* utf8) { return WideFromUtf8(utf8); }
 
 std::wstring FreshInstall(Ed edition) {
   static int counter = 0;
@@ -67,7 +63,7 @@ std::wstring FreshInstall(Ed edition) {
     dir = std::wstring(temp) + L"zel program " + std::to_wstring(GetCurrentProcessId()) + L"-" +
           std::to_wstring(++counter) + L"\\";
   } while (GetFileAttributesW(dir.c_str()) != INVALID_FILE_ATTRIBUTES);
-  CopyTree(WideOf(WindowsPath(source)) + L"\\", dir);
+  CopyTree(WideFromUtf8(WindowsPath(source)) + L"\\", dir);
   return dir;
 }
 
@@ -77,7 +73,7 @@ void SetClock(const char* localTime) {
     return unix ? WindowsPath(unix) : std::string();
   }();
   if (file.empty()) return;
-  const std::wstring target = WideOf(file), temp = target + L".new";
+  const std::wstring target = WideFromUtf8(file), temp = target + L".new";
   FILE* f = _wfopen(temp.c_str(), L"w");
   std::fprintf(f, "%s\n", localTime);
   std::fclose(f);
